@@ -13,10 +13,16 @@ extern IDirectDrawSurface* SceneSurface;   // 1280x480, "Data1.Bin"
 extern IDirectDrawSurface* SpriteSurface;  // 1280x132, "Data2.Bin", blue colour key
 extern IDirectDrawPalette* DisplayPalette; // 8-bit mode only
 
+// How InitDisplay creates the DirectDraw object: DirectDrawCreate, unless a
+// test hands in a double.
+using DirectDrawCreateProc = HRESULT(WINAPI*)(GUID*, LPDIRECTDRAW*, IUnknown*);
+extern DirectDrawCreateProc DirectDrawCreateFunction;
+
 // 1 when the display is in 640x480 exclusive mode with both pictures loaded,
 // 0 at the first failure (the caller then calls ReleaseDisplay).
 int InitDisplay();
-// Releases whatever exists; always 1; safe to call any number of times.
+// Releases whatever exists and leaves all six pointers null; always 1; safe
+// to call any number of times.
 int ReleaseDisplay();
 // Fills both picture surfaces from their files; 1 on success, 0 if a file
 // cannot be loaded.
