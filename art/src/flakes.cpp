@@ -27,7 +27,7 @@ const char* const kFlakes[3][8] = {
     {".......",
      "...c...",
      "..cwc..",
-     ".cwWwc.",
+     ".cwwwc.",
      "..cwc..",
      "...c...",
      ".......",
