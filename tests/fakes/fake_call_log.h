@@ -14,6 +14,7 @@ namespace fakes {
 
 struct FakeCall {
   const void* owner = nullptr;  // the fake that was called
+  unsigned serial = 0;          // tells apart fakes that reuse one address
   std::string object;           // its name
   std::string method;           // e.g. "BltFast"
   std::string args;             // the arguments that matter, as text

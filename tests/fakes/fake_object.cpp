@@ -4,26 +4,36 @@
 
 namespace fakes {
 
+namespace {
+
+unsigned NextSerial() {
+  static unsigned last = 0;
+  return ++last;
+}
+
+}  // namespace
+
 FakeObject::FakeObject(std::string name, std::set<std::string> scriptable)
-    : name_(std::move(name)), results_(std::move(scriptable)) {}
+    : name_(std::move(name)), serial_(NextSerial()), results_(std::move(scriptable)) {}
 
 std::vector<FakeCall> FakeObject::Calls() const {
   std::vector<FakeCall> mine;
   for (const auto& call : CallLog().Calls())
-    if (call.owner == this) mine.push_back(call);
+    if (call.serial == serial_) mine.push_back(call);
   return mine;
 }
 
 std::vector<FakeCall> FakeObject::Calls(const std::string& method) const {
   std::vector<FakeCall> mine;
   for (const auto& call : CallLog().Calls())
-    if (call.owner == this && call.method == method) mine.push_back(call);
+    if (call.serial == serial_ && call.method == method) mine.push_back(call);
   return mine;
 }
 
 FakeCall FakeObject::NewCall(const char* method, std::string args) const {
   FakeCall call;
   call.owner = this;
+  call.serial = serial_;
   call.object = name_;
   call.method = method;
   call.args = std::move(args);

@@ -50,6 +50,7 @@ class FakeObject {
 
  private:
   std::string name_;
+  unsigned serial_;
   ScriptedResults results_;
   ULONG refs_ = 1;
   int addRefs_ = 0;
