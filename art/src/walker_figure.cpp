@@ -23,6 +23,7 @@ constexpr Rgb8 kEye{38, 24, 44};
 constexpr Rgb8 kHair{124, 72, 42};
 constexpr Rgb8 kHat{240, 184, 56};
 constexpr Rgb8 kHatBand{204, 132, 40};
+constexpr Rgb8 kHatRib{226, 162, 48};
 constexpr Rgb8 kPompom{248, 248, 244};
 constexpr Rgb8 kScarf{40, 160, 136};
 constexpr Rgb8 kScarfStripe{236, 244, 240};
@@ -31,9 +32,11 @@ constexpr Rgb8 kMittenBack{196, 134, 40};
 constexpr Rgb8 kSnow{236, 242, 250};
 constexpr Rgb8 kSnowShade{190, 206, 232};
 constexpr Rgb8 kTongue{236, 110, 120};
+constexpr Rgb8 kBreath{214, 226, 246};
+constexpr Rgb8 kBreathFaint{170, 186, 222};
 
-constexpr float kThigh = 5.0f, kShin = 5.0f, kUpperArm = 4.2f, kForearm = 4.2f;
-constexpr float kTorso = 9.5f, kHeadRadius = 6.0f;
+constexpr float kThigh = 5.5f, kShin = 5.5f, kUpperArm = 4.2f, kForearm = 4.2f;
+constexpr float kTorso = 9.0f, kHeadRadius = 6.2f;
 
 struct Frame {  // a local frame: origin, down and forward directions
     Vec origin, down, fwd;
@@ -49,7 +52,7 @@ public:
         fwd_ = {std::cos(pose.lean), std::sin(pose.lean)};
         neck_ = hip_ + up_ * kTorso;
         const Vec headUp = Rotate(up_, pose.headTilt);
-        head_ = {neck_ + headUp * (kHeadRadius - 0.5f), {-headUp.x, -headUp.y}, {-headUp.y, headUp.x}};
+        head_ = {neck_ + headUp * (kHeadRadius + 1.6f), {-headUp.x, -headUp.y}, {-headUp.y, headUp.x}};
     }
 
     void Paint() {
@@ -90,7 +93,7 @@ private:
     Vec ArmDirection(float a) const { return up_ * -std::cos(a) + fwd_ * std::sin(a); }
 
     void Arm(const Limb& limb, bool back, float side) {
-        const Vec shoulder = neck_ - up_ * 2.2f + fwd_ * (side * 1.2f);
+        const Vec shoulder = neck_ - up_ * 1.8f + fwd_ * (side * 1.5f);
         const Vec elbow = shoulder + ArmDirection(limb.upper) * kUpperArm;
         const Vec hand = elbow + ArmDirection(limb.lower) * kForearm;
         out_.FillOutlined(Union(Capsule(shoulder, elbow, 1.9f), Capsule(elbow, hand, 1.7f)),
@@ -104,13 +107,13 @@ private:
         const float back = 4.0f + 0.6f * t, front = 3.6f + 0.6f * t;
         auto at = [&](float f, float u) { return hip_ + fwd_ * f + up_ * u; };
         const Shape body = Rounded(Polygon({at(-back + 0.8f, kTorso - 1.2f), at(front - 0.8f, kTorso - 1.2f),
-                                            at(front + 2.2f, -3.2f), at(-back - 2.0f, -3.2f)}),
+                                            at(front + 1.8f, -1.2f), at(-back - 1.6f, -1.2f)}),
                                    1.2f);
         const Vec h = hip_, f = fwd_, u = up_;
         const float tt = t;
         out_.FillOutlined(body, [=](Vec p) {
             const float along = Dot(p - h, f), height = Dot(p - h, u);
-            if (height < -2.2f) return kCoatShade;  // hem
+            if (height < -0.4f) return kCoatShade;  // hem
             if (tt < 0.5f) {
                 if (along < -2.0f) return kCoatShade;
                 if (along > 2.6f && height > 0.5f) return kCoatLight;
@@ -128,19 +131,19 @@ private:
         const Frame& hd = head_;
         const float t = pose_.turn;
         // Hair peeking out at the back.
-        if (t < 0.7f) out_.FillOutlined(Circle(hd.At(-3.6f, 1.2f), 2.8f), kHair, kOutline);
+        if (t < 0.7f) out_.FillOutlined(Circle(hd.At(-4.0f, 1.0f), 2.6f), kHair, kOutline);
         out_.FillOutlined(Circle(hd.origin, kHeadRadius), kSkin, kOutline);
         // Face: profile looks along fwd, turned it looks at the viewer.
-        const float faceX = 2.8f - 1.8f * t;
-        Eye(hd.At(faceX, -0.4f));
-        if (t > 0.3f) Eye(hd.At(faceX - 3.6f, -0.4f));
-        out_.Fill(Circle(hd.At(faceX + 0.2f, 2.4f), 1.3f), kCheek);
-        if (t > 0.3f) out_.Fill(Circle(hd.At(faceX - 4.0f, 2.4f), 1.2f), kCheek);
-        if (t < 0.3f) out_.FillOutlined(Circle(hd.At(5.9f, 0.9f), 1.3f), kNose, kOutline);
-        else out_.Fill(Circle(hd.At(faceX - 1.6f, 1.3f), 0.9f), kNose);
+        const float faceX = 1.8f - 0.8f * t;
+        Eye(hd.At(faceX, 1.3f));
+        if (t > 0.3f) Eye(hd.At(faceX - 3.6f, 1.3f));
+        out_.Fill(Circle(hd.At(faceX - 0.2f, 3.6f), 1.1f), kCheek);
+        if (t > 0.3f) out_.Fill(Circle(hd.At(faceX - 4.0f, 3.5f), 1.0f), kCheek);
+        if (t < 0.3f) out_.FillOutlined(Circle(hd.At(6.1f, 2.2f), 1.3f), kNose, kOutline);
+        else out_.Fill(Circle(hd.At(faceX - 1.6f, 2.6f), 0.9f), kNose);
         if (pose_.mouthOpen) {
-            out_.Fill(Circle(hd.At(faceX + 1.4f, 3.4f), 0.9f), kOutline);
-            if (pose_.flakeOnTongue) out_.Fill(Circle(hd.At(faceX + 2.2f, 3.6f), 0.7f), kTongue);
+            out_.Fill(Circle(hd.At(faceX + 2.6f, 4.4f), 0.8f), kOutline);
+            if (pose_.flakeOnTongue) out_.Fill(Circle(hd.At(faceX + 3.4f, 4.6f), 0.7f), kTongue);
         }
         Hat();
     }
@@ -155,17 +158,17 @@ private:
     void Hat() {
         const Frame& hd = head_;
         const Vec up = hd.down * -1.0f;
-        const Shape dome = Intersect(Circle(hd.At(-0.2f, -0.4f), kHeadRadius + 0.6f),
-                                     HalfPlane(hd.At(0, -1.0f), up));
+        const Shape dome = Intersect(Ellipse(hd.At(-0.4f, -2.2f), kHeadRadius + 0.6f, kHeadRadius + 1.0f, hd.fwd),
+                                     HalfPlane(hd.At(0, -1.9f), up));
         const Vec fwd = hd.fwd, o = hd.origin;
         out_.FillOutlined(dome, [=](Vec p) {
             // Knitted ribs.
             const float along = Dot(p - o, fwd);
-            return (int(std::floor(along + 10.0f)) % 3 == 0) ? kHatBand : kHat;
+            return (int(std::floor(along + 10.0f)) % 3 == 0) ? kHatRib : kHat;
         }, kOutline);
-        out_.FillOutlined(Capsule(hd.At(-kHeadRadius - 0.2f, -0.6f), hd.At(kHeadRadius - 0.4f, -0.6f), 1.3f), kHatBand,
+        out_.FillOutlined(Capsule(hd.At(-kHeadRadius - 0.2f, -2.1f), hd.At(kHeadRadius - 0.9f, -2.1f), 0.9f), kHatBand,
                           kOutline);
-        out_.FillOutlined(Circle(hd.At(-2.2f, -7.6f), 2.3f), kPompom, kOutline);
+        out_.FillOutlined(Circle(hd.At(-2.2f, -9.4f), 2.1f), kPompom, kOutline);
     }
 
     std::vector<Vec> ScarfTail() const {
@@ -175,8 +178,9 @@ private:
         const float lift = pose_.scarfLift;
         for (int i = 0; i <= 4; ++i) {
             const float s = i / 4.0f;
-            const Vec hang = Vec{-1.2f * s, 7.0f * s};
-            const Vec stream = Vec{-8.0f * s, 2.5f * s};
+            // Along the torso, so that it lies flat when the walker does.
+            const Vec hang = up_ * (-7.0f * s) - fwd_ * (1.2f * s);
+            const Vec stream = fwd_ * (-8.0f * s) - up_ * (2.5f * s);
             Vec p = start + hang * (1 - lift) + stream * lift;
             p.y += std::sin(pose_.scarfWave + s * 4.0f) * 1.0f * s * (0.3f + lift);
             pts.push_back(p);
@@ -193,8 +197,8 @@ private:
     }
 
     void ScarfWrap() {
-        const Vec a = neck_ - fwd_ * 3.4f + up_ * 0.4f, b = neck_ + fwd_ * 3.2f + up_ * 0.4f;
-        out_.FillOutlined(Capsule(a, b, 1.7f), [=](Vec p) {
+        const Vec a = neck_ - fwd_ * 3.4f + up_ * 0.3f, b = neck_ + fwd_ * 3.2f + up_ * 0.3f;
+        out_.FillOutlined(Capsule(a, b, 1.6f), [=](Vec p) {
             return (int(std::floor(Dot(p - a, fwd_) / 2.0f)) % 2) ? kScarfStripe : kScarf;
         }, kOutline);
     }
@@ -202,9 +206,12 @@ private:
     void Extras() {
         const Frame& hd = head_;
         if (pose_.breathPuff) {
-            const Vec c = hd.At(10.5f, 1.0f);
-            out_.FillOutlined(Union(Circle(c, 2.0f), Union(Circle(c + Vec{2.2f, -1.0f}, 1.7f), Circle(c + Vec{2.0f, 1.2f}, 1.5f))),
-                              kSnow, kSnowShade);
+            // Breath: a few pale wisps, not a solid ball.
+            const Vec c = hd.At(10.0f, 3.5f);
+            out_.Fill(Circle(c, 1.3f), kBreath);
+            out_.Fill(Circle(c + Vec{2.6f, -1.4f}, 1.1f), kBreath);
+            out_.Fill(Circle(c + Vec{4.6f, -3.2f}, 0.8f), kBreathFaint);
+            out_.Fill(Circle(c + Vec{1.8f, 1.4f}, 0.7f), kBreathFaint);
         }
         if (pose_.clapPuff && hands_.size() == 2) {
             const Vec c = (hands_[0] + hands_[1]) * 0.5f + Vec{0, -4.0f};

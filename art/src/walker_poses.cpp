@@ -40,7 +40,7 @@ Pose Run(bool frontAhead) {
 
 Pose LookUp(float amount) {  // 0..1: head back, arms open to catch flakes
     Pose p = Stride(8, true);
-    p.headTilt = -55 * kDeg * amount;
+    p.headTilt = -42 * kDeg * amount;
     p.lean = -8 * kDeg * amount;
     p.frontArm = L(25 + 30 * amount, 60 + 40 * amount);
     p.backArm = L(20 + 20 * amount, 50 + 40 * amount);
@@ -53,8 +53,8 @@ Pose Wave(int phase) {  // 0 raise, 1 and 2 the two ends of the wave
     Pose p = Stride(6, true);
     p.turn = 0.6f;
     p.backArm = L(8, 14);
-    const float forearm[] = {150, 165, 205};
-    p.frontArm = L(phase == 0 ? 120 : 150, forearm[phase]);
+    const float forearm[] = {120, 140, 178};
+    p.frontArm = L(phase == 0 ? 100 : 125, forearm[phase]);
     p.mouthOpen = phase != 0;
     return p;
 }
@@ -103,12 +103,12 @@ Pose Jump(int phase) {
             p.headTilt = -10 * kDeg;
             p.scarfWave = 1.5f;
             break;
-        default:  // coming down: legs reach for the ground
-            p.lean = 6 * kDeg;
-            p.frontLeg = L(30, 10);
-            p.backLeg = L(-10, -25);
-            p.frontArm = L(-60, -30);
-            p.backArm = L(100, 80);
+        default:  // coming down: legs reach for the ground, arms out
+            p.lean = 4 * kDeg;
+            p.frontLeg = L(35, 15);
+            p.backLeg = L(-15, -35);
+            p.frontArm = L(115, 95);
+            p.backArm = L(-110, -95);
             p.scarfLift = 0.6f;
             p.scarfWave = 3.0f;
             break;
@@ -135,9 +135,9 @@ Pose Sit(int phase) {  // 0 crouching down, 1 sitting, 2 sitting and kicking
     Pose p;
     switch (phase) {
         case 0:
-            p.lean = 25 * kDeg;
-            p.frontLeg = L(85, -10);
-            p.backLeg = L(75, -15);
+            p.lean = 12 * kDeg;
+            p.frontLeg = L(80, -5);
+            p.backLeg = L(70, -10);
             p.frontArm = L(70, 80);
             p.backArm = L(60, 70);
             break;
@@ -165,6 +165,8 @@ Pose Sit(int phase) {  // 0 crouching down, 1 sitting, 2 sitting and kicking
 Pose SnowAngel(int phase) {  // 0 sitting back, 1 lying, 2 and 3 arms and legs sweeping
     Pose p;
     p.seated = true;
+    // Lying down the figure is long: keep its hat inside the cell.
+    p.hipShift = phase == 0 ? 3.0f : 6.5f;
     switch (phase) {
         case 0:
             p.lean = -40 * kDeg;
@@ -218,9 +220,9 @@ Pose Slide(bool low) {  // spare: sliding on one boot
 
 Pose WalkerPose(int entry) {
     switch (entry) {
-        case 29: return Stride(14, true);
+        case 29: return Stride(22, true);
         case 30: {
-            Pose p = Stride(16, false);
+            Pose p = Stride(22, false);
             p.scarfWave = 2.0f;
             return p;
         }
