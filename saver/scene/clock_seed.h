@@ -6,8 +6,8 @@
 #include <cstdint>
 
 // year*65536 + month*256 + day + minute*65536 + minute + hour + second, in
-// unsigned 32-bit arithmetic. The minute counts twice on purpose: that is how
-// the seed has always been made, and runs are reproducible from it.
+// unsigned 32-bit arithmetic. The minute counts twice; kept as it always was,
+// so that a start at a given time plays the same walk as it always did.
 uint32_t ClockSeed(const SYSTEMTIME& time);
 
 // Where the scene reads the local time; GetLocalTime unless a test put a

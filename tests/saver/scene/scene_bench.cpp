@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     snow->UpdateWalker();
     snow->MoveFlakes();
   });
-  std::printf("frames refused by the page: %lld of %lld blits\n", static_cast<long long>(display.Back.RefusedBlits),
+  std::printf("blits refused by the page: %lld of %lld\n", static_cast<long long>(display.Back.RefusedBlits),
               static_cast<long long>(display.Back.Blits));
 
   const int64_t freedBefore = FreeCount();
