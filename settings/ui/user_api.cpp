@@ -1,0 +1,6 @@
+#include "user_api.h"
+
+UserApi& CurrentUserApi() {
+  static UserApi api;
+  return api;
+}
