@@ -16,8 +16,8 @@ namespace {
 const char* const HelpFile = "licen.hlp";
 const wchar_t* const ChineseTexts = L"风速级确定取消";
 
-TFontSpec FormFontSpec() {
-  TFontSpec font;
+TFontProperties FormFontProperties() {
+  TFontProperties font;
   font.Name = L"宋体";
   font.Height = -12;
   font.Charset = GB2312_CHARSET;
@@ -25,8 +25,8 @@ TFontSpec FormFontSpec() {
   return font;
 }
 
-TFontSpec LinkFontSpec() {
-  TFontSpec font = FormFontSpec();
+TFontProperties LinkFontProperties() {
+  TFontProperties font = FormFontProperties();
   font.Color = RGB(0, 0, 255);
   font.Underline = true;
   return font;
@@ -47,7 +47,7 @@ Tmainform::Tmainform(TComponent* Owner) : TForm(Owner) {
 // Every component, in the order the form resource creates them, at its
 // place at 96 DPI.
 void Tmainform::LoadFormResource() {
-  CreateWindowOfForm(L"Tmainform", L"Hoarvale", 371, 199, FormFontSpec(), ChineseTexts);
+  CreateWindowOfForm(L"Tmainform", L"Hoarvale", 371, 199, FormFontProperties(), ChineseTexts);
 
   Label3.Create(this, {48, 179, 24, 12}, L"风速");
   Label4.Create(this, {136, 179, 12, 12}, L"级");
@@ -61,11 +61,11 @@ void Tmainform::LoadFormResource() {
   Cancel.OnClick = [this](TObject* Sender) { CancelClick(Sender); };
   GroupBox.Create(this, {8, 64, 249, 105}, L"");
   Label1.Create(&GroupBox, {16, 39, 144, 12}, Widen(GLIMMERFALL_MAKER_WEB));
-  Label1.SetOwnFont(std::make_unique<TFont>(LinkFontSpec(), PixelsPerInch(), ChineseTexts));
+  Label1.SetOwnFont(std::make_unique<TFont>(LinkFontProperties(), PixelsPerInch(), ChineseTexts));
   Label1.Cursor = TCursor::HandPoint;
   Label1.OnClick = [this](TObject* Sender) { Label1Click(Sender); };
   Label2.Create(&GroupBox, {16, 16, 90, 12}, Widen(GLIMMERFALL_MAKER_EMAIL));
-  Label2.SetOwnFont(std::make_unique<TFont>(LinkFontSpec(), PixelsPerInch(), ChineseTexts));
+  Label2.SetOwnFont(std::make_unique<TFont>(LinkFontProperties(), PixelsPerInch(), ChineseTexts));
   Label2.Cursor = TCursor::HandPoint;
   Label2.OnClick = [this](TObject* Sender) { Label2Click(Sender); };
   Label5.Create(&GroupBox, {16, 62, 72, 12}, L"Version " + Widen(GLIMMERFALL_VERSION_SHORT));

@@ -24,19 +24,20 @@ bool FontShows(HFONT font, const std::wstring& text) {
 
 namespace {
 
-HFONT Create(const TFontSpec& spec, const std::wstring& face, int pixelsPerInch) {
-  return CreateFontW(MulDiv(spec.Height, pixelsPerInch, 96), 0, 0, 0, FW_NORMAL, FALSE, spec.Underline, FALSE,
-                     spec.Charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+HFONT Create(const TFontProperties& properties, const std::wstring& face, int pixelsPerInch) {
+  return CreateFontW(MulDiv(properties.Height, pixelsPerInch, 96), 0, 0, 0, FW_NORMAL, FALSE, properties.Underline,
+                     FALSE, properties.Charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                      DEFAULT_PITCH | FF_DONTCARE, face.c_str());
 }
 
 }  // namespace
 
-TFont::TFont(const TFontSpec& spec, int pixelsPerInch, const std::wstring& mustShow) : color_(spec.Color) {
-  std::vector<std::wstring> faces{spec.Name};
+TFont::TFont(const TFontProperties& properties, int pixelsPerInch, const std::wstring& mustShow)
+    : color_(properties.Color) {
+  std::vector<std::wstring> faces{properties.Name};
   faces.insert(faces.end(), FallbackFaces().begin(), FallbackFaces().end());
   for (const std::wstring& face : faces) {
-    HFONT font = Create(spec, face, pixelsPerInch);
+    HFONT font = Create(properties, face, pixelsPerInch);
     if (!font) continue;
     if (FontShows(font, mustShow)) {
       handle_ = font;
@@ -46,7 +47,7 @@ TFont::TFont(const TFontSpec& spec, int pixelsPerInch, const std::wstring& mustS
   }
   // No face has the glyphs: keep the requested one, Windows' font linking
   // may still draw them.
-  handle_ = Create(spec, spec.Name, pixelsPerInch);
+  handle_ = Create(properties, properties.Name, pixelsPerInch);
 }
 
 TFont::~TFont() {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-struct TFontSpec {
+struct TFontProperties {
   std::wstring Name;
   int Height = -12;  // negative: the characters' height, as in LOGFONT
   BYTE Charset = DEFAULT_CHARSET;
@@ -19,7 +19,7 @@ struct TFontSpec {
 class TFont {
 public:
   // `mustShow` holds the characters the font is used for; empty accepts any face.
-  TFont(const TFontSpec& spec, int pixelsPerInch, const std::wstring& mustShow);
+  TFont(const TFontProperties& properties, int pixelsPerInch, const std::wstring& mustShow);
   ~TFont();
   TFont(const TFont&) = delete;
   TFont& operator=(const TFont&) = delete;

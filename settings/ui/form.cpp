@@ -20,7 +20,7 @@ TForm* TForm::FromWindow(HWND window) {
 }
 
 void TForm::CreateWindowOfForm(const wchar_t* className, const std::wstring& caption, int clientWidth,
-                               int clientHeight, const TFontSpec& font, const std::wstring& mustShow) {
+                               int clientHeight, const TFontProperties& font, const std::wstring& mustShow) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass = {};
   windowClass.cbSize = sizeof windowClass;

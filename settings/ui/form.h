@@ -40,7 +40,7 @@ protected:
   // area at 96 DPI, scaled to the screen's DPI, and the form's font, which
   // must show the characters of `mustShow`.
   void CreateWindowOfForm(const wchar_t* className, const std::wstring& caption, int clientWidth, int clientHeight,
-                          const TFontSpec& font, const std::wstring& mustShow);
+                          const TFontProperties& font, const std::wstring& mustShow);
 
 private:
   friend class TControl;
