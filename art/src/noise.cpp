@@ -29,3 +29,34 @@ float Noise1D::Fractal(float x, int octaves) const {
     }
     return sum / norm;
 }
+
+Noise2D::Noise2D(std::uint64_t seed) : values_(256 * 256) {
+    Prng rng(seed);
+    for (float& v : values_) v = static_cast<float>(rng.Range(-1.0, 1.0));
+}
+
+float Noise2D::Lattice(int x, int y) const { return values_[(y & 255) * 256 + (x & 255)]; }
+
+float Noise2D::At(float x, float y) const {
+    const float fx = std::floor(x), fy = std::floor(y);
+    const int ix = static_cast<int>(fx), iy = static_cast<int>(fy);
+    float tx = x - fx, ty = y - fy;
+    tx = tx * tx * (3 - 2 * tx);
+    ty = ty * ty * (3 - 2 * ty);
+    const float a = Lattice(ix, iy), b = Lattice(ix + 1, iy);
+    const float c = Lattice(ix, iy + 1), d = Lattice(ix + 1, iy + 1);
+    const float top = a + (b - a) * tx, bottom = c + (d - c) * tx;
+    return top + (bottom - top) * ty;
+}
+
+float Noise2D::Fractal(float x, float y, int octaves) const {
+    float sum = 0, amp = 1, norm = 0;
+    for (int o = 0; o < octaves; ++o) {
+        sum += amp * At(x + 31.7f * o, y - 12.9f * o);
+        norm += amp;
+        amp *= 0.5f;
+        x *= 2.0f;
+        y *= 2.0f;
+    }
+    return sum / norm;
+}

@@ -15,3 +15,15 @@ public:
 private:
     std::vector<float> values_;
 };
+
+class Noise2D {
+public:
+    explicit Noise2D(std::uint64_t seed);
+    // Smooth value noise in -1..1 on a lattice of unit spacing.
+    float At(float x, float y) const;
+    float Fractal(float x, float y, int octaves) const;
+
+private:
+    float Lattice(int x, int y) const;
+    std::vector<float> values_;  // 256 x 256, wrapping
+};
