@@ -12,12 +12,13 @@ namespace {
 constexpr float kPi = 3.14159265f;
 
 // Six arms with two pairs of side branches, in units of the icon's size.
-Shape Snowflake(Vec c, float r, float weight) {
+Shape Snowflake(Vec c, float r, float weight, bool branches) {
     std::vector<Shape> parts;
     for (int i = 0; i < 6; ++i) {
         const float a = i * kPi / 3 - kPi / 2;
         const Vec dir{std::cos(a), std::sin(a)};
         parts.push_back(Capsule(c, c + dir * r, weight));
+        if (!branches) continue;
         for (float at : {0.45f, 0.72f}) {
             const Vec base = c + dir * (r * at);
             const float len = r * (at < 0.5f ? 0.3f : 0.22f);
@@ -44,9 +45,10 @@ RgbaImage PaintIcon(int size) {
     const Shape tile = Rounded(Polygon({{pad + s * 0.16f, pad + s * 0.16f}, {s - pad - s * 0.16f, pad + s * 0.16f},
                                         {s - pad - s * 0.16f, s - pad - s * 0.16f}, {pad + s * 0.16f, s - pad - s * 0.16f}}),
                                s * 0.16f);
-    const Vec moonC{s * 0.70f, s * 0.30f};
-    const Shape moon = Subtract(Circle(moonC, s * 0.15f), Circle(moonC + Vec{s * 0.07f, -s * 0.05f}, s * 0.13f));
-    const Shape flake = Snowflake({s * 0.44f, s * 0.56f}, s * 0.30f, std::max(0.75f, s * (small ? 0.06f : 0.035f)));
+    const Vec moonC{s * 0.74f, s * 0.27f};
+    const Shape moon = Subtract(Circle(moonC, s * 0.13f), Circle(moonC + Vec{s * 0.06f, -s * 0.045f}, s * 0.11f));
+    const Shape flake = small ? Snowflake({7.5f, 7.5f}, 6.2f, 0.6f, false)
+                              : Snowflake({s * 0.44f, s * 0.56f}, s * 0.30f, std::max(0.75f, s * 0.035f), true);
     const Shape drift = Circle({s * 0.5f, s * 1.55f}, s * 0.72f);
 
     RgbaImage out{size, size, std::vector<std::uint8_t>(static_cast<size_t>(size) * size * 4)};
