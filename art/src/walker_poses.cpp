@@ -61,8 +61,8 @@ Pose Wave(int phase) {  // 0 raise, 1 and 2 the two ends of the wave
 
 Pose Stamp(bool frontUp) {
     Pose p;
-    p.frontLeg = frontUp ? L(55, -5) : L(2, 0);
-    p.backLeg = frontUp ? L(-2, 0) : L(45, -15);
+    p.frontLeg = frontUp ? L(80, 5) : L(2, 0);
+    p.backLeg = frontUp ? L(-2, 0) : L(75, -5);
     p.frontArm = L(70, 150);  // arms wrapped round the coat
     p.backArm = L(60, 140);
     p.headTilt = 10 * kDeg;
