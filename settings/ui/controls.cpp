@@ -195,6 +195,9 @@ void TUpDown::Create(TControl* parent, const TBounds& bounds, TEdit& associate, 
   CreateHandle(parent, UPDOWN_CLASSW, UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, L"", bounds);
   SendMessageW(handle_, UDM_SETRANGE32, static_cast<WPARAM>(min), static_cast<LPARAM>(max));
   SendMessageW(handle_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate.Handle()), 0);
+  // The control picks a width of its own when it is made; it has the form's.
+  SetWindowPos(handle_, nullptr, Scale(bounds.Left), Scale(bounds.Top), Scale(bounds.Width), Scale(bounds.Height),
+               SWP_NOZORDER | SWP_NOACTIVATE);
   SetPosition(position);
 }
 

@@ -132,11 +132,21 @@ void TForm::SetDefaultButton(TButton* button) {
 }
 
 void TForm::ControlFocused(TControl* control) {
-  // A button with the focus is the one Enter presses; elsewhere the default
-  // button is, and it shows it again.
-  if (!defaultButton_ || !defaultButton_->Handle()) return;
-  if (SendMessageW(control->Handle(), WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) return;
-  SendMessageW(defaultButton_->Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  // Enter presses the button with the focus, elsewhere the default button;
+  // the button that Enter would press shows it.
+  auto isPushButton = [](HWND window) {
+    return (SendMessageW(window, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+  };
+  HWND pressedByEnter = isPushButton(control->Handle()) ? control->Handle()
+                        : defaultButton_                ? defaultButton_->Handle()
+                                                        : nullptr;
+  for (TControl* c : controls_) {
+    if (!c->Handle() || !isPushButton(c->Handle())) continue;
+    bool isDefault = c->Handle() == pressedByEnter;
+    bool looksDefault = (SendMessageW(c->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) != 0;
+    if (isDefault != looksDefault)
+      SendMessageW(c->Handle(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  }
 }
 
 bool TForm::ProcessDialogKeys(MSG& message) {
