@@ -22,10 +22,20 @@ std::string ProgramFolder() {
   return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
 }
 
+// The full path: LoadImageA, given a bare name, may look in the program's
+// folder before the current directory (Wine does).
+std::string FullPath(const char* name) {
+  char path[MAX_PATH];
+  DWORD length = GetFullPathNameA(name, MAX_PATH, path, nullptr);
+  return length == 0 || length >= MAX_PATH ? std::string(name) : std::string(path, length);
+}
+
 }  // namespace
 
 std::string LocatePictureFile(const char* name) {
-  if (!name || IsFile(name) || !IsBareName(name)) return name ? name : "";
+  if (!name) return "";
+  if (!IsBareName(name)) return name;
+  if (IsFile(name)) return FullPath(name);
   std::string folder = ProgramFolder();
   if (!folder.empty() && IsFile(folder + name)) return folder + name;
   return name;

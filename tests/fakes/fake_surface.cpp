@@ -158,11 +158,12 @@ HRESULT FakeSurface::GetAttachedSurface(LPDDSCAPS caps, LPDIRECTDRAWSURFACE* att
       result = DDERR_NOTFOUND;
     } else {
       if (!attached_->Configured() && Configured()) attached_->Configure(width_, height_, bpp_);
-      attached_->AddRef();
       *attached = attached_;
     }
   }
-  return Finish(call, result);
+  Finish(call, result);
+  if (result == DD_OK) attached_->AddRef();  // logged after the call that caused it
+  return result;
 }
 
 HRESULT FakeSurface::GetDC(HDC* dc) {
