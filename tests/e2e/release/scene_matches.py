@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+"""scene_matches.py SCREEN.ppm Data1.Bin Data2.Bin
+
+Exit 0 when a 640x480 screen capture shows the scene painted from these
+pictures: the logo, drawn last over everything, matches the sprite sheet's
+logo pixel for pixel, and the panorama matches Data1.Bin at some scroll
+offset apart from the flakes and the walker in front of it."""
+import struct
+import sys
+
+SCREEN_W, SCREEN_H = 640, 480
+LOGO_SOURCE = (466, 92, 193, 38)  # left, top, width, height in Data2.Bin
+LOGO_AT = (410, 18)
+KEY = (0, 0, 255)
+TOLERANCE = 8  # per channel: 16-bit display modes round colours
+# Rows above the walker and below the logo, every fourth column.
+PANORAMA_ROWS = range(64, 392, 12)
+PANORAMA_COLUMNS = range(0, SCREEN_W, 4)
+
+
+def read_ppm(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    fields, pos = [], 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        if data[pos:pos + 1] == b"#":
+            pos = data.index(b"\n", pos)
+            continue
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    magic, width, height, maxval = fields[0], int(fields[1]), int(fields[2]), int(fields[3])
+    if magic != b"P6" or maxval != 255:
+        raise ValueError(f"{path}: not an 8-bit P6 picture")
+    pixels = data[pos + 1:]
+    return width, height, [
+        [tuple(pixels[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
+        for y in range(height)]
+
+
+def read_bmp(path):
+    """Uncompressed 8-, 24- or 32-bit Windows bitmap, as rows of RGB."""
+    with open(path, "rb") as f:
+        data = f.read()
+    if data[:2] != b"BM":
+        raise ValueError(f"{path}: not a bitmap")
+    offset = struct.unpack_from("<I", data, 10)[0]
+    header_size, width, height, _, bits, compression = struct.unpack_from("<IiiHHI", data, 14)
+    if compression not in (0, 3) or bits not in (8, 24, 32):
+        raise ValueError(f"{path}: {bits}-bit bitmaps with compression {compression} not read")
+    palette = []
+    if bits == 8:
+        colours = struct.unpack_from("<I", data, 46)[0] or 256
+        base = 14 + header_size
+        palette = [(data[base + 4 * i + 2], data[base + 4 * i + 1], data[base + 4 * i])
+                   for i in range(colours)]
+    stride = (width * bits // 8 + 3) & ~3
+    rows = []
+    for r in range(abs(height)):
+        start = offset + r * stride
+        if bits == 8:
+            row = [palette[i] for i in data[start:start + width]]
+        else:
+            step = bits // 8
+            row = [(data[start + x * step + 2], data[start + x * step + 1], data[start + x * step])
+                   for x in range(width)]
+        rows.append(row)
+    if height > 0:
+        rows.reverse()
+    return width, abs(height), rows
+
+
+def close(a, b):
+    return all(abs(p - q) <= TOLERANCE for p, q in zip(a, b))
+
+
+def logo_match(screen, sheet):
+    left, top, width, height = LOGO_SOURCE
+    drawn = matched = 0
+    for y in range(height):
+        for x in range(width):
+            colour = sheet[top + y][left + x]
+            if colour == KEY:
+                continue
+            drawn += 1
+            matched += close(colour, screen[LOGO_AT[1] + y][LOGO_AT[0] + x])
+    return matched, drawn
+
+
+def panorama_match(screen, panorama, scroll, rows, columns):
+    matched = total = 0
+    for y in rows:
+        for x in columns:
+            total += 1
+            matched += close(screen[y][x], panorama[y][x + scroll])
+    return matched / total
+
+
+def best_scroll(screen, panorama, panorama_width):
+    offsets = range(panorama_width - SCREEN_W + 1)
+    coarse = sorted(offsets, reverse=True, key=lambda s: panorama_match(
+        screen, panorama, s, PANORAMA_ROWS[::8], PANORAMA_COLUMNS[::2]))
+    return max(((panorama_match(screen, panorama, s, PANORAMA_ROWS, PANORAMA_COLUMNS), s)
+                for s in coarse[:8]))
+
+
+def main():
+    if len(sys.argv) != 4:
+        print(__doc__, file=sys.stderr)
+        return 2
+    width, height, screen = read_ppm(sys.argv[1])
+    if (width, height) != (SCREEN_W, SCREEN_H):
+        print(f"screen is {width}x{height}, not {SCREEN_W}x{SCREEN_H}")
+        return 1
+    panorama_width, _, panorama = read_bmp(sys.argv[2])
+    _, _, sheet = read_bmp(sys.argv[3])
+
+    matched, drawn = logo_match(screen, sheet)
+    share, scroll = best_scroll(screen, panorama, panorama_width)
+    print(f"logo: {matched} of {drawn} pixels match; "
+          f"panorama: {share:.1%} of sampled pixels match at scroll {scroll}")
+    return 0 if drawn and matched >= 0.99 * drawn and share >= 0.85 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
