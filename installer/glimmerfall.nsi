@@ -5,6 +5,7 @@
 ;   makensis -DWIN32_DIR=<bundle> -DWIN64_DIR=<bundle> -DICON=<.ico>
 ;            -DOUTFILE=<exe> [-DSTUB=amd64-unicode] glimmerfall.nsi
 ;
+; makensis works in this script's folder: give it absolute paths.
 ; Each bundle folder holds Snow.scr, Rimesetup.exe, Data1.Bin and Data2.Bin.
 ; The shipped installer is a 32-bit program (it must start on 32-bit
 ; Windows); STUB=amd64-unicode builds the same installer as a 64-bit program
@@ -29,7 +30,7 @@
 !endif
 
 ; Names and version come from the sources the programs are built from.
-!define SOURCE_ROOT "${__FILEDIR__}/.."
+!define SOURCE_ROOT ".."
 !searchparse /file "${SOURCE_ROOT}/cmake/version.cmake" `set(GLIMMERFALL_VERSION "` VERSION `")`
 !searchparse /file "${SOURCE_ROOT}/cmake/version.cmake" `set(GLIMMERFALL_VERSION_SHORT "` VERSION_SHORT `")`
 !searchparse /file "${SOURCE_ROOT}/common/product.h" `#define GLIMMERFALL_PRODUCT_NAME "` PRODUCT_NAME `"`
@@ -125,7 +126,7 @@ Section "-Program files" SecPrograms
   ${Else}
     !insertmacro ForEachBundled PackFrom "${WIN32_DIR}"
   ${EndIf}
-  File "/oname=ReadMe.txt" "${__FILEDIR__}/ReadMe.txt"
+  File "ReadMe.txt"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
   ; Screen Saver Settings lists the screen savers in the system folder (the
