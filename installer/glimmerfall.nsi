@@ -61,7 +61,7 @@ ManifestDPIAware true
 !define MULTIUSER_INSTALLMODE_DEFAULT_CURRENTUSER
 !define MULTIUSER_INSTALLMODE_INSTDIR "${PRODUCT_NAME}"
 !define MULTIUSER_USE_PROGRAMFILES64
-!define MULTIUSER_INSTALLMODE_FUNCTION KeepFolderFromCommandLine
+!define MULTIUSER_INSTALLMODE_FUNCTION OnInstallMode
 !include MultiUser.nsh
 !include MUI2.nsh
 !include LogicLib.nsh
@@ -110,36 +110,43 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "Comments" "${MAKER_WEB}"
 !macro PackFrom DIR NAME
   File "${DIR}/${NAME}"
 !macroend
-!macro CopyInto DIR NAME
-  CopyFiles /SILENT "$INSTDIR\${NAME}" "${DIR}\${NAME}"
-!macroend
 !macro DeleteFrom DIR NAME
   Delete /REBOOTOK "${DIR}\${NAME}"
 !macroend
 
 Var FolderFromCommandLine
 
-Section "-Program files" SecPrograms
+; The bundle that fits this Windows goes into the program folder and, for
+; all users, into the system folder too: Screen Saver Settings lists the
+; screen savers found there (the 64-bit one for 64-bit programs), and
+; Snow.scr wants its pictures and Rimesetup.exe beside itself.
+; SelectBundle picks the sections, so that the space required is right.
+Section "-64-bit programs" SecPrograms64
   SetOutPath "$INSTDIR"
-  ${If} ${RunningX64}
-    !insertmacro ForEachBundled PackFrom "${WIN64_DIR}"
-  ${Else}
-    !insertmacro ForEachBundled PackFrom "${WIN32_DIR}"
-  ${EndIf}
+  !insertmacro ForEachBundled PackFrom "${WIN64_DIR}"
+SectionEnd
+
+Section "-64-bit programs in the system folder" SecSystem64
+  ${DisableX64FSRedirection}
+  SetOutPath "$SYSDIR"
+  !insertmacro ForEachBundled PackFrom "${WIN64_DIR}"
+  ${EnableX64FSRedirection}
+SectionEnd
+
+Section "-32-bit programs" SecPrograms32
+  SetOutPath "$INSTDIR"
+  !insertmacro ForEachBundled PackFrom "${WIN32_DIR}"
+SectionEnd
+
+Section "-32-bit programs in the system folder" SecSystem32
+  SetOutPath "$SYSDIR"
+  !insertmacro ForEachBundled PackFrom "${WIN32_DIR}"
+SectionEnd
+
+Section "-Registration"
+  SetOutPath "$INSTDIR"
   File "ReadMe.txt"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
-
-  ; Screen Saver Settings lists the screen savers in the system folder (the
-  ; 64-bit one for 64-bit programs); pictures and Rimesetup.exe go beside.
-  ${If} $MultiUser.InstallMode == "AllUsers"
-    ${DisableX64FSRedirection}
-    ClearErrors
-    !insertmacro ForEachBundled CopyInto "$SYSDIR"
-    ${EnableX64FSRedirection}
-    ${If} ${Errors}
-      Abort "Could not copy the screen saver into $SYSDIR."
-    ${EndIf}
-  ${EndIf}
 
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT_NAME}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION_SHORT}"
@@ -188,9 +195,30 @@ Function ScreenSaverPath
   Push $1
 FunctionEnd
 
-Function KeepFolderFromCommandLine
+; Runs whenever the install mode is set, at start and on the mode page.
+Function OnInstallMode
+  ; /D= has set $INSTDIR before .onInit; the mode would replace it.
   ${If} $FolderFromCommandLine != ""
     StrCpy $INSTDIR $FolderFromCommandLine
+  ${EndIf}
+  Call SelectBundle
+FunctionEnd
+
+Function SelectBundle
+  !insertmacro UnselectSection ${SecPrograms64}
+  !insertmacro UnselectSection ${SecSystem64}
+  !insertmacro UnselectSection ${SecPrograms32}
+  !insertmacro UnselectSection ${SecSystem32}
+  ${If} ${RunningX64}
+    !insertmacro SelectSection ${SecPrograms64}
+    ${If} $MultiUser.InstallMode == "AllUsers"
+      !insertmacro SelectSection ${SecSystem64}
+    ${EndIf}
+  ${Else}
+    !insertmacro SelectSection ${SecPrograms32}
+    ${If} $MultiUser.InstallMode == "AllUsers"
+      !insertmacro SelectSection ${SecSystem32}
+    ${EndIf}
   ${EndIf}
 FunctionEnd
 
@@ -202,7 +230,6 @@ Function OpenScreenSaverSettings
 FunctionEnd
 
 Function .onInit
-  ; /D= has set $INSTDIR before this runs; the install mode would replace it.
   StrCpy $FolderFromCommandLine $INSTDIR
   ${If} ${RunningX64}
     SetRegView 64
