@@ -16,6 +16,44 @@ TEST(FormLayerAccessKey, IsTheLetterAfterASingleAmpersand) {
   for (const auto& c : cases) EXPECT_EQ(c.key, AccessKeyOf(c.caption)) << c.caption;
 }
 
+// A form where a label marks the same letter as a button, and comes first
+// after the focused edit box, where the dialog manager looks first.
+class LabelAndButtonForm : public TForm {
+public:
+  TEdit Name;
+  TLabel Notice;
+  TButton License;
+  int clicks = 0;
+
+  LabelAndButtonForm() : TForm(nullptr) {
+    TFontProperties font;
+    font.Name = L"Tahoma";
+    CreateWindowOfForm(L"LabelAndButtonForm", L"Keys", 200, 100, font, L"");
+    Name.Create(this, {100, 8, 80, 20}, L"");
+    Notice.Create(this, {8, 8, 0, 0}, L"Tom &Lee");
+    License.Create(this, {8, 40, 80, 22}, L"&License");
+    License.OnClick = [this](TObject*) { ++clicks; };
+    ActiveControl = &Name;
+  }
+};
+
+TEST(FormLayerAccessKey, AltWithTheLetterPressesTheButtonNotTheLabel) {
+  LabelAndButtonForm form;
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  SetFocus(form.Name.Handle());
+  ASSERT_EQ(form.Name.Handle(), GetFocus());
+  MSG alt{};
+  alt.hwnd = GetFocus();
+  alt.message = WM_SYSCHAR;
+  alt.wParam = L'l';
+  alt.lParam = 1u << 29;
+  EXPECT_TRUE(form.ProcessDialogKeys(alt));
+  EXPECT_EQ(1, form.clicks);
+  EXPECT_EQ(L"Tom &Lee", form.Notice.Caption());
+  EXPECT_NE(0, GetWindowLongW(form.Notice.Handle(), GWL_STYLE) & SS_NOPREFIX) << "the label shows its '&'";
+}
+
 TEST(FormLayerMainFormShow, FollowsOnlyMaximisedAndMinimisedWithoutActivation) {
   const struct {
     DWORD flags;
