@@ -167,8 +167,12 @@ Section "Make it my screen saver" SecCurrent
   Call ScreenSaverPath
   Pop $0
   ReadRegStr $1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ${DisableX64FSRedirection}
+  GetFullPathName /SHORT $3 $1
+  ${EnableX64FSRedirection}
   ; A reinstall must not remember this screen saver as the one it replaced.
-  ${If} $1 != $0
+  ${If} $3 != $0
+  ${AndIf} $1 != $0
     ReadRegStr $2 HKCU "${DESKTOP_KEY}" "ScreenSaveActive"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "PreviousScreenSaver" $1
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "PreviousScreenSaveActive" $2
@@ -255,6 +259,9 @@ Function un.onInit
   ${un.GetParameters} $0
   ClearErrors
   ${un.GetOptions} $0 "/AllUsers" $1
+  ${IfNot} ${Errors}
+    Return
+  ${EndIf}
   ${un.GetOptions} $0 "/CurrentUser" $1
   ${If} ${Errors}
     ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"

@@ -4,7 +4,9 @@
 # the folder of that mode, and sets the screen saver as asked.
 #   current-user:  the default, into the user's programs folder;
 #   chosen-folder: per user into a folder with spaces given by /D=, which
-#                  SCRNSAVE.EXE must name without spaces;
+#                  SCRNSAVE.EXE must name without spaces; installed twice, as
+#                  an update would, which must not make the uninstaller forget
+#                  the screen saver that the first install replaced;
 #   all-users:     into Program Files and the system folder, leaving the
 #                  current screen saver as it is.
 source "$(dirname "$0")/release_wine.sh"
@@ -20,6 +22,7 @@ case "$mode" in
     expected_dir='C:\Screen Savers\Glimmerfall'
     args="/S /D=$expected_dir"
     root=HKCU
+    runs=2
     ;;
   all-users)
     args='/S /AllUsers /KeepScreenSaver'
@@ -31,9 +34,12 @@ esac
 
 screen_saver_before=$(reg_value "$DESKTOP_KEY" SCRNSAVE.EXE)
 # Through cmd, which passes /D= unquoted as the installer wants it.
-started=$SECONDS
-wine_run cmd /c "$(wine_run winepath -w "$GLIMMERFALL_SETUP") $args" || fail "installer $args ended with $?"
-took=$((SECONDS - started))
+setup=$(wine_run winepath -w "$GLIMMERFALL_SETUP")
+for ((run = 1; run <= ${runs:-1}; run++)); do
+  started=$SECONDS
+  wine_run cmd /c "$setup $args" || fail "installer $args ended with $?"
+  took=$((SECONDS - started))
+done
 
 entry=$(reg_values "$root\\$UNINSTALL_KEY")
 location=$(value_of InstallLocation <<<"$entry")
