@@ -18,6 +18,13 @@ PANORAMA_ROWS = range(64, 392, 12)
 PANORAMA_COLUMNS = range(0, SCREEN_W, 4)
 
 
+class Picture:
+    """Rows of pixels, read on demand: pixel(x, y) -> (r, g, b)."""
+
+    def __init__(self, width, height, pixel):
+        self.width, self.height, self.pixel = width, height, pixel
+
+
 def read_ppm(path):
     with open(path, "rb") as f:
         data = f.read()
@@ -37,13 +44,15 @@ def read_ppm(path):
     if magic != b"P6" or maxval != 255:
         raise ValueError(f"{path}: not an 8-bit P6 picture")
     pixels = data[pos + 1:]
-    return width, height, [
-        [tuple(pixels[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
-        for y in range(height)]
+
+    def pixel(x, y):
+        i = (y * width + x) * 3
+        return tuple(pixels[i:i + 3])
+    return Picture(width, height, pixel)
 
 
 def read_bmp(path):
-    """Uncompressed 8-, 24- or 32-bit Windows bitmap, as rows of RGB."""
+    """Uncompressed 8-, 24- or 32-bit Windows bitmap."""
     with open(path, "rb") as f:
         data = f.read()
     if data[:2] != b"BM":
@@ -52,26 +61,27 @@ def read_bmp(path):
     header_size, width, height, _, bits, compression = struct.unpack_from("<IiiHHI", data, 14)
     if compression not in (0, 3) or bits not in (8, 24, 32):
         raise ValueError(f"{path}: {bits}-bit bitmaps with compression {compression} not read")
-    palette = []
+    stride = (width * bits // 8 + 3) & ~3
+    rows = abs(height)
+
+    def row_start(y):
+        return offset + (rows - 1 - y if height > 0 else y) * stride
+
     if bits == 8:
         colours = struct.unpack_from("<I", data, 46)[0] or 256
         base = 14 + header_size
         palette = [(data[base + 4 * i + 2], data[base + 4 * i + 1], data[base + 4 * i])
                    for i in range(colours)]
-    stride = (width * bits // 8 + 3) & ~3
-    rows = []
-    for r in range(abs(height)):
-        start = offset + r * stride
-        if bits == 8:
-            row = [palette[i] for i in data[start:start + width]]
-        else:
-            step = bits // 8
-            row = [(data[start + x * step + 2], data[start + x * step + 1], data[start + x * step])
-                   for x in range(width)]
-        rows.append(row)
-    if height > 0:
-        rows.reverse()
-    return width, abs(height), rows
+
+        def pixel(x, y):
+            return palette[data[row_start(y) + x]]
+    else:
+        step = bits // 8
+
+        def pixel(x, y):
+            i = row_start(y) + x * step
+            return data[i + 2], data[i + 1], data[i]
+    return Picture(width, rows, pixel)
 
 
 def close(a, b):
@@ -83,11 +93,11 @@ def logo_match(screen, sheet):
     drawn = matched = 0
     for y in range(height):
         for x in range(width):
-            colour = sheet[top + y][left + x]
+            colour = sheet.pixel(left + x, top + y)
             if colour == KEY:
                 continue
             drawn += 1
-            matched += close(colour, screen[LOGO_AT[1] + y][LOGO_AT[0] + x])
+            matched += close(colour, screen.pixel(LOGO_AT[0] + x, LOGO_AT[1] + y))
     return matched, drawn
 
 
@@ -96,12 +106,12 @@ def panorama_match(screen, panorama, scroll, rows, columns):
     for y in rows:
         for x in columns:
             total += 1
-            matched += close(screen[y][x], panorama[y][x + scroll])
+            matched += close(screen.pixel(x, y), panorama.pixel(x + scroll, y))
     return matched / total
 
 
-def best_scroll(screen, panorama, panorama_width):
-    offsets = range(panorama_width - SCREEN_W + 1)
+def best_scroll(screen, panorama):
+    offsets = range(panorama.width - SCREEN_W + 1)
     coarse = sorted(offsets, reverse=True, key=lambda s: panorama_match(
         screen, panorama, s, PANORAMA_ROWS[::8], PANORAMA_COLUMNS[::2]))
     return max(((panorama_match(screen, panorama, s, PANORAMA_ROWS, PANORAMA_COLUMNS), s)
@@ -112,15 +122,15 @@ def main():
     if len(sys.argv) != 4:
         print(__doc__, file=sys.stderr)
         return 2
-    width, height, screen = read_ppm(sys.argv[1])
-    if (width, height) != (SCREEN_W, SCREEN_H):
-        print(f"screen is {width}x{height}, not {SCREEN_W}x{SCREEN_H}")
+    screen = read_ppm(sys.argv[1])
+    if (screen.width, screen.height) != (SCREEN_W, SCREEN_H):
+        print(f"screen is {screen.width}x{screen.height}, not {SCREEN_W}x{SCREEN_H}")
         return 1
-    panorama_width, _, panorama = read_bmp(sys.argv[2])
-    _, _, sheet = read_bmp(sys.argv[3])
+    panorama = read_bmp(sys.argv[2])
+    sheet = read_bmp(sys.argv[3])
 
     matched, drawn = logo_match(screen, sheet)
-    share, scroll = best_scroll(screen, panorama, panorama_width)
+    share, scroll = best_scroll(screen, panorama)
     print(f"logo: {matched} of {drawn} pixels match; "
           f"panorama: {share:.1%} of sampled pixels match at scroll {scroll}")
     return 0 if drawn and matched >= 0.99 * drawn and share >= 0.85 else 1
