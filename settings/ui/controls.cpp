@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <stdexcept>
 
 #include "application.h"
 #include "form.h"
@@ -30,6 +31,11 @@ void TControl::Attach(HWND window) {
   SetPropW(window, ControlProperty, this);
 }
 
+void TControl::Detach() {
+  if (handle_) RemovePropW(handle_, ControlProperty);
+  handle_ = nullptr;
+}
+
 void TControl::CreateHandle(TControl* parent, const wchar_t* className, DWORD style, DWORD exStyle,
                             const std::wstring& text, const TBounds& bounds) {
   parent_ = parent;
@@ -38,7 +44,7 @@ void TControl::CreateHandle(TControl* parent, const wchar_t* className, DWORD st
                                 Scale(bounds.Top), Scale(bounds.Width), Scale(bounds.Height), parent->Handle(),
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(form_->NextControlId())),
                                 GetModuleHandleW(nullptr), nullptr);
-  if (!window) return;
+  if (!window) throw std::runtime_error("A control of the form cannot be created");
   Attach(window);
   SetWindowSubclass(window, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
@@ -140,8 +146,7 @@ LRESULT CALLBACK TControl::SubclassProc(HWND window, UINT message, WPARAM wParam
     }
     case WM_NCDESTROY:
       RemoveWindowSubclass(window, SubclassProc, 0);
-      RemovePropW(window, ControlProperty);
-      control->handle_ = nullptr;
+      control->Detach();
       break;
     default:
       break;

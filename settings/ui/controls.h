@@ -86,6 +86,7 @@ protected:
 private:
   friend class TForm;
   void Attach(HWND window);
+  void Detach();
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
   std::unique_ptr<TFont> ownFont_;

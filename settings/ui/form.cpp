@@ -82,12 +82,25 @@ LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
         form->Close();
         return 0;
       case WM_ACTIVATE:
-        result = DefDlgProcW(window, message, wParam, lParam);
-        if (LOWORD(wParam) != WA_INACTIVE && form->focusPending_ && !IsIconic(window)) form->FocusActiveControl();
-        return result;
+        // The focus goes back where it was when the form was left; the
+        // dialog manager would give it to the first control instead.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+          HWND focus = GetFocus();
+          if (focus && IsChild(window, focus)) form->lastFocus_ = focus;
+        } else if (!IsIconic(window)) {
+          form->RestoreFocus();
+        }
+        return 0;
+      case WM_SETFOCUS:
+        if (!IsIconic(window)) form->RestoreFocus();
+        return 0;
+      case WM_SIZE:
+        // Restored from the task bar: activation came while still minimised.
+        if (wParam != SIZE_MINIMIZED && GetActiveWindow() == window && !IsChild(window, GetFocus()))
+          form->RestoreFocus();
+        break;
       case WM_NCDESTROY:
-        RemovePropW(window, L"Glimmerfall.TControl");
-        form->handle_ = nullptr;
+        form->Detach();
         break;
       default:
         break;
@@ -103,17 +116,23 @@ void TForm::Show(int showCommand) {
   int height = r.bottom - r.top;
   SetWindowPos(handle_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  lastFocus_ = nullptr;  // a form that is shown starts at ActiveControl
   ShowWindow(handle_, showCommand);
   // Windows may replace the first show command of a process by the one it
   // was started with, SW_HIDE included; the form is shown all the same.
   if (!IsWindowVisible(handle_)) ShowWindow(handle_, SW_SHOWNORMAL);
   UpdateWindow(handle_);
-  focusPending_ = true;
   if (!IsIconic(handle_) && GetActiveWindow() == handle_) FocusActiveControl();
 }
 
+void TForm::RestoreFocus() {
+  if (lastFocus_ && IsWindow(lastFocus_) && IsChild(handle_, lastFocus_))
+    SetFocus(lastFocus_);
+  else
+    FocusActiveControl();
+}
+
 void TForm::FocusActiveControl() {
-  focusPending_ = false;
   if (!ActiveControl || !ActiveControl->Handle()) return;
   // As the dialog manager moves the focus: an edit box gets its text selected.
   SendMessageW(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ActiveControl->Handle()), TRUE);

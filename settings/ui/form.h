@@ -50,6 +50,7 @@ private:
   void SetDefaultButton(TButton* button);
   void ControlFocused(TControl* control);
   void FocusActiveControl();
+  void RestoreFocus();
   int NextControlId() { return nextId_++; }
 
   std::unique_ptr<TFont> font_;
@@ -57,5 +58,5 @@ private:
   TButton* defaultButton_ = nullptr;
   int pixelsPerInch_ = 96;
   int nextId_ = 100;  // 1 and 2 mean IDOK and IDCANCEL to the dialog manager
-  bool focusPending_ = false;
+  HWND lastFocus_ = nullptr;  // where the focus was when the form was left
 };

@@ -481,6 +481,11 @@ TEST_P(StartedWith, ShowsTheDialog) {
   EXPECT_TRUE(IsWindowVisible(dialog));
   EXPECT_EQ(GetParam().iconic, IsIconic(dialog) != FALSE);
   EXPECT_EQ(GetParam().zoomed, IsZoomed(dialog) != FALSE);
+  // Once the user has it in front, the edit box has the keyboard.
+  if (IsIconic(dialog)) PostMessageW(dialog, WM_SYSCOMMAND, SC_RESTORE, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsIconic(dialog); }));
+  ASSERT_TRUE(BringToFront(dialog));
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(dialog) == FindEdit(dialog); })) << "focus on " << Narrow(ClassOf(FocusOf(dialog))) << " " << Narrow(TextOf(FocusOf(dialog)));
 }
 
 INSTANTIATE_TEST_SUITE_P(RimesetupE2E, StartedWith,
