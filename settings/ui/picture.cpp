@@ -4,8 +4,14 @@
 
 namespace {
 
-// HIMETRIC (0.01 mm) to pixels at 96 DPI.
-int ToPixels(long himetric) { return MulDiv(himetric, 96, 2540); }
+// HIMETRIC (0.01 mm) to the picture's own pixels: OLE measured them at the
+// screen's DPI.
+int ToPixels(long himetric) {
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return MulDiv(himetric, dpi, 2540);
+}
 
 IStream* StreamOfResource(HMODULE module, const wchar_t* name, DWORD* size) {
   HRSRC found = FindResourceW(module, name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);

@@ -14,7 +14,7 @@ public:
   TPicture& operator=(const TPicture&) = delete;
 
   bool Empty() const { return picture_ == nullptr; }
-  // Size in pixels at 96 DPI.
+  // Size in the picture's own pixels, its size at 96 DPI.
   int Width() const { return width_; }
   int Height() const { return height_; }
   // A new 24-bit bitmap of the picture scaled to width x height; the caller

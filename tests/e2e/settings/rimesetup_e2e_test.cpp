@@ -510,8 +510,8 @@ TEST_F(RimesetupE2E, LinksOpenTheMakersAddresses) {
   EXPECT_TRUE(process_->MessageBoxes().empty());
 }
 
-// A control of the dialog where the form puts it, at 96 DPI. Labels size
-// themselves to their text: only their corner is fixed.
+// A control of the dialog where the form puts it, in pixels at 96 DPI. Labels
+// size themselves to their text: only their corner is fixed.
 struct Place {
   const wchar_t* className;
   const wchar_t* text;  // null: whatever it shows
@@ -528,6 +528,7 @@ void ExpectPlaces(HWND parent, const std::vector<Place>& places, int dpi, const 
   ASSERT_EQ(places.size(), children.size()) << where;
   RECT inside;
   GetClientRect(parent, &inside);
+  auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
   for (size_t i = 0; i < places.size(); ++i) {
     const Place& p = places[i];
     HWND child = children[i];
@@ -535,15 +536,15 @@ void ExpectPlaces(HWND parent, const std::vector<Place>& places, int dpi, const 
     if (p.text) {
       EXPECT_EQ(p.text, TextOf(child)) << where << " #" << i;
     }
+    // In device pixels, each of place and size scaled as the form scales them.
     RECT r = PlaceInParent(child);
-    RECT at96{MulDiv(r.left, 96, dpi), MulDiv(r.top, 96, dpi), MulDiv(r.right, 96, dpi), MulDiv(r.bottom, 96, dpi)};
     if (p.width) {
-      RECT expected{p.left, p.top, p.left + p.width, p.top + p.height};
-      EXPECT_EQ(Describe(expected), Describe(at96)) << where << " #" << i;
+      RECT expected{scale(p.left), scale(p.top), scale(p.left) + scale(p.width), scale(p.top) + scale(p.height)};
+      EXPECT_EQ(Describe(expected), Describe(r)) << where << " #" << i;
     } else {
-      EXPECT_EQ(p.left, at96.left) << where << " #" << i;
-      EXPECT_EQ(p.top, at96.top) << where << " #" << i;
-      EXPECT_GE(at96.bottom - at96.top, 12) << where << " #" << i;
+      EXPECT_EQ(scale(p.left), r.left) << where << " #" << i;
+      EXPECT_EQ(scale(p.top), r.top) << where << " #" << i;
+      EXPECT_GE(r.bottom - r.top, scale(12)) << where << " #" << i;
       EXPECT_LE(r.right, inside.right) << where << " #" << i << " runs out of its parent";
     }
   }
@@ -558,12 +559,38 @@ bool HasBlue(const Capture& shot, const RECT& r) {
   return false;
 }
 
-TEST_F(RimesetupE2E, LayoutAsDesignedAndPictureKept) {
+// While it lives, programs started in this prefix see the screen at `dpi`.
+class SystemDpi {
+public:
+  explicit SystemDpi(DWORD dpi) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+                    nullptr);
+    DWORD size = sizeof before_;
+    had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&before_), &size) ==
+           ERROR_SUCCESS;
+    RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  }
+  ~SystemDpi() {
+    if (had_)
+      RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&before_), sizeof before_);
+    else
+      RegDeleteValueW(key_, L"LogPixels");
+    RegCloseKey(key_);
+  }
+
+private:
+  HKEY key_ = nullptr;
+  DWORD before_ = 0;
+  bool had_ = false;
+};
+
+class LayoutAt : public RimesetupE2E, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LayoutAt, AsDesignedScaledAndPictureKept) {
+  const int dpi = GetParam();
+  SystemDpi screenDpi(static_cast<DWORD>(dpi));
   HWND dialog = Start();
   ASSERT_NE(nullptr, dialog);
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
 
   EXPECT_EQ(L"Hoarvale", TextOf(dialog));
   RECT client;
@@ -596,7 +623,8 @@ TEST_F(RimesetupE2E, LayoutAsDesignedAndPictureKept) {
   RECT window;
   GetWindowRect(dialog, &window);
   Capture shot = CaptureScreen(window);
-  EXPECT_TRUE(SavePng(shot, WindowsPath(ARTIFACT_DIR "/rimesetup-dialog.png")));
+  std::wstring name = dpi == 96 ? L"rimesetup-dialog.png" : L"rimesetup-dialog-" + std::to_wstring(dpi) + L"dpi.png";
+  EXPECT_TRUE(SavePng(shot, WindowsPath(ARTIFACT_DIR "/") + name));
 
   // Where a control is inside the picture.
   auto inShot = [&](HWND control) {
@@ -623,5 +651,10 @@ TEST_F(RimesetupE2E, LayoutAsDesignedAndPictureKept) {
   uint32_t expected = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
   EXPECT_EQ(expected, shot.At(empty.x - window.left, empty.y - window.top)) << "the form is button-face coloured";
 }
+
+INSTANTIATE_TEST_SUITE_P(RimesetupE2E, LayoutAt, ::testing::Values(96, 144),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return "Dpi" + std::to_string(info.param);
+                         });
 
 }  // namespace
