@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "display/display.h"
 #include "fake_display.h"
 #include "scene/snow.h"
 #include "scene_test_support.h"
@@ -119,11 +120,12 @@ TEST(DrawFlakes, ScreenXFollowsTheBandAndTheScroll) {
   };
   for (const ScreenCase& c : cases) {
     FakeDisplay display;
+    display.Install();
     auto snow = CalmScene(0);
     snow->Flakes[179]->X = c.X;
     snow->ScrollX = c.ScrollX;
     ASSERT_TRUE(snow->DrawFlakes());
-    const auto blits = display.Back.Calls("BltFast");
+    const auto blits = display.back.Calls("BltFast");
     ASSERT_FALSE(blits.empty());
     EXPECT_EQ(static_cast<DWORD>(c.ScreenX), blits[0].x) << "x " << c.X << " scroll " << c.ScrollX;
   }
@@ -131,11 +133,12 @@ TEST(DrawFlakes, ScreenXFollowsTheBandAndTheScroll) {
 
 TEST(DrawFlakes, DrawsFromTheLastToTheFirstWithEachKindsImage) {
   FakeDisplay display;
+  display.Install();
   auto snow = std::make_unique<Snow>(0);
   snow->ScrollX = 123;
   ASSERT_TRUE(snow->DrawFlakes());
 
-  const auto blits = display.Back.Calls("BltFast");
+  const auto blits = display.back.Calls("BltFast");
   ASSERT_EQ(180u, blits.size());
   for (int32_t n = 0; n < 180; ++n) {
     const Flake& flake = *snow->Flakes[179 - n];

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "display/display.h"
 #include "fake_display.h"
 #include "scene/snow.h"
 #include "scene_test_support.h"
@@ -61,16 +62,17 @@ TEST(Tick, AFailureGivesTheRestOfTheFrameUp) {
   for (const FailureCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.Step << " fails with " << std::hex << c.Error);
     FakeDisplay display;
+    display.Install();
     auto snow = SceneInMotion();
     const SceneState before = SceneState::Of(*snow);
-    for (size_t i = 1; i < c.FailingBlit; ++i) display.Back.Script("BltFast", {DD_OK});
-    display.Back.Script("BltFast", {c.Error});
+    for (size_t i = 1; i < c.FailingBlit; ++i) display.back.Script("BltFast", {DD_OK});
+    display.back.Script("BltFast", {c.Error});
 
     snow->Tick();
 
     const SceneState after = SceneState::Of(*snow);
-    EXPECT_EQ(c.FailingBlit, display.Back.Calls("BltFast").size()) << "blits made";
-    EXPECT_TRUE(display.Primary.Calls("Flip").empty()) << "a given-up frame is not shown";
+    EXPECT_EQ(c.FailingBlit, display.back.Calls("BltFast").size()) << "blits made";
+    EXPECT_TRUE(display.primary.Calls("Flip").empty()) << "a given-up frame is not shown";
     EXPECT_EQ(c.Restores, display.Restores());
     EXPECT_EQ(c.WalkerMoved, after.TickCounter != before.TickCounter);
     EXPECT_EQ(c.WalkerMoved, after.WalkerX != before.WalkerX);
@@ -82,13 +84,14 @@ TEST(Tick, AFailureGivesTheRestOfTheFrameUp) {
 
 TEST(Tick, AFailedFlakeBlitStopsAtItsIndex) {
   FakeDisplay display;
+  display.Install();
   auto snow = SceneInMotion();
   // Panorama, walker, flakes 179 to 101, then flake 100 fails.
-  for (int i = 0; i < 2 + 79; ++i) display.Back.Script("BltFast", {DD_OK});
-  display.Back.Script("BltFast", {DDERR_INVALIDRECT});
+  for (int i = 0; i < 2 + 79; ++i) display.back.Script("BltFast", {DD_OK});
+  display.back.Script("BltFast", {DDERR_INVALIDRECT});
   snow->Tick();
 
-  const auto blits = display.Back.Calls("BltFast");
+  const auto blits = display.back.Calls("BltFast");
   ASSERT_EQ(82u, blits.size());
   const Flake& flake100 = *snow->Flakes[100];
   EXPECT_EQ(static_cast<DWORD>((flake100.X + 1280 - snow->ScrollX) % 632), blits.back().x);
@@ -98,11 +101,12 @@ TEST(Tick, AFailedFlakeBlitStopsAtItsIndex) {
 
 TEST(Tick, AFullFrameBlitsInOrderThenFlips) {
   FakeDisplay display;
+  display.Install();
   auto snow = SceneInMotion();
   const int32_t scrollBefore = snow->ScrollX;
   snow->Tick();
 
-  const auto blits = display.Back.Calls("BltFast");
+  const auto blits = display.back.Calls("BltFast");
   ASSERT_EQ(FullFrameBlits, blits.size());
   // The panorama is cut at the scroll that the previous tick left.
   EXPECT_EQ(0u, blits[0].x);
@@ -123,7 +127,7 @@ TEST(Tick, AFullFrameBlitsInOrderThenFlips) {
   EXPECT_TRUE(logo.rect->left == 466 && logo.rect->top == 92 && logo.rect->right == 659 && logo.rect->bottom == 130);
   EXPECT_EQ(static_cast<DWORD>(DDBLTFAST_SRCCOLORKEY), logo.flags);
 
-  EXPECT_EQ(1u, display.Primary.Calls("Flip").size());
+  EXPECT_EQ(1u, display.primary.Calls("Flip").size());
   // The flip comes after every blit.
   const auto& calls = fakes::CallLog().Calls();
   size_t lastBlit = 0, flip = 0;
@@ -136,24 +140,26 @@ TEST(Tick, AFullFrameBlitsInOrderThenFlips) {
 
 TEST(BlitToBack, AsksAgainAtOnceWhileStillDrawing) {
   FakeDisplay display;
+  display.Install();
   auto snow = SceneInMotion();
-  display.Back.Script("BltFast", {DDERR_WASSTILLDRAWING, DDERR_WASSTILLDRAWING, DDERR_WASSTILLDRAWING, DD_OK});
+  display.back.Script("BltFast", {DDERR_WASSTILLDRAWING, DDERR_WASSTILLDRAWING, DDERR_WASSTILLDRAWING, DD_OK});
   snow->Tick();
 
-  const auto blits = display.Back.Calls("BltFast");
+  const auto blits = display.back.Calls("BltFast");
   ASSERT_EQ(FullFrameBlits + 3, blits.size());
   for (int i = 1; i < 4; ++i) EXPECT_EQ(blits[0].args, blits[i].args) << "the same blit again";
   EXPECT_EQ(0u, display.Restores());
-  EXPECT_EQ(1u, display.Primary.Calls("Flip").size()) << "the frame goes on";
+  EXPECT_EQ(1u, display.primary.Calls("Flip").size()) << "the frame goes on";
 }
 
 TEST(DrawScenery, CutsThePanoramaAtTheScroll) {
   for (int32_t scroll : {0, 639}) {
     FakeDisplay display;
+    display.Install();
     Snow snow(0);
     snow.ScrollX = scroll;
     ASSERT_TRUE(snow.DrawScenery());
-    const auto blits = display.Back.Calls("BltFast");
+    const auto blits = display.back.Calls("BltFast");
     ASSERT_EQ(1u, blits.size());
     const RECT& r = *blits[0].rect;
     EXPECT_TRUE(r.left == scroll && r.top == 0 && r.right == scroll + 640 && r.bottom == 480) << "scroll " << scroll;

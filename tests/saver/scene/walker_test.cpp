@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "display/display.h"
 #include "fake_display.h"
 #include "scene/snow.h"
 #include "scene_test_support.h"
@@ -36,11 +37,12 @@ TEST(UpdateWalker, StepsOnEveryFourthCall) {
 
 TEST(UpdateWalker, OpensWithNineStepsOfTheWalkThenChooses) {
   FakeDisplay display;
+  display.Install();
   auto snow = std::make_unique<Snow>(0);
 
   // The first tick is the first walker step: step 1 of the walk, entry 30.
   ASSERT_TRUE(snow->DrawWalker());
-  auto blits = display.Back.Calls("BltFast");
+  auto blits = display.back.Calls("BltFast");
   ASSERT_EQ(1u, blits.size());
   EXPECT_EQ(204u, blits[0].x);
   EXPECT_EQ(364u, blits[0].y);
@@ -112,11 +114,12 @@ TEST(DrawWalker, ClipsTheFrameToThePage) {
   };
   for (const auto& c : cases) {
     FakeDisplay display;
+    display.Install();
     auto snow = StandingAt(c.WalkerX, c.ScrollX);
     snow->TickCounter = 0;  // keep the walker where it is
     snow->WalkerFrame = snow->FrameTable[42].Source;
     ASSERT_TRUE(snow->DrawWalker());
-    const auto blits = display.Back.Calls("BltFast");
+    const auto blits = display.back.Calls("BltFast");
     ASSERT_EQ(1u, blits.size());
     const RECT& cell = snow->FrameTable[42].Source;
     const RECT expected{cell.left + c.CutLeft, cell.top, cell.right - c.CutRight, cell.bottom};
@@ -127,12 +130,13 @@ TEST(DrawWalker, ClipsTheFrameToThePage) {
 
 TEST(DrawWalker, ClipsALeftOverhangAndSkipsAFrameWhollyOffThePage) {
   FakeDisplay display;
+  display.Install();
   auto snow = StandingAt(0, 10);  // screen x -10: never happens in a run
   snow->TickCounter = 0;
   snow->WalkerFrame = snow->FrameTable[42].Source;
   // The camera moves first (target -320 -> ScrollX 9), so the screen x is -9.
   ASSERT_TRUE(snow->DrawWalker());
-  auto blits = display.Back.Calls("BltFast");
+  auto blits = display.back.Calls("BltFast");
   ASSERT_EQ(1u, blits.size());
   EXPECT_EQ(0u, blits[0].x);
   const RECT& cell = snow->FrameTable[42].Source;
@@ -141,13 +145,14 @@ TEST(DrawWalker, ClipsALeftOverhangAndSkipsAFrameWhollyOffThePage) {
   snow->WalkerX = 2000;
   snow->ScrollX = 639;
   ASSERT_TRUE(snow->DrawWalker()) << "nothing to draw is no failure";
-  EXPECT_EQ(1u, display.Back.Calls("BltFast").size());
+  EXPECT_EQ(1u, display.back.Calls("BltFast").size());
 }
 
 TEST(DrawWalker, ReportsTheBlitsFailureAfterTheWalkerMoved) {
   FakeDisplay display;
+  display.Install();
   auto snow = StandingAt(600, 100);
-  display.Back.Script("BltFast", {DDERR_INVALIDRECT});
+  display.back.Script("BltFast", {DDERR_INVALIDRECT});
   EXPECT_FALSE(snow->DrawWalker());
   EXPECT_EQ(1, snow->FrameCounter);
   EXPECT_EQ(101, snow->ScrollX);

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "display/display.h"
 #include "fake_display.h"
 #include "scene/snow.h"
 #include "shell/shell.h"

@@ -6,18 +6,12 @@
 #include <string>
 #include <thread>
 
+#include "display/display.h"
 #include "fake_display.h"
 #include "scene/snow.h"
 #include "shell/shell.h"
 
 namespace {
-
-fakes::FakeDirectDraw* directDrawToHandOut = nullptr;
-
-HRESULT WINAPI CreateFakeDirectDraw(GUID*, LPDIRECTDRAW* directDraw, IUnknown*) {
-  *directDraw = directDrawToHandOut;
-  return DD_OK;
-}
 
 // Answers the box from another thread, as a user would, after leaving it up
 // long enough for many timer periods.
@@ -66,16 +60,11 @@ class ErrorBoxAnswerer {
 
 TEST(SaverMainDisplayError, ShowsTheMessageAfterTheReleaseAndRunsNoFrame) {
   FakeDisplay display;
-  directDrawToHandOut = &display.directDraw;
-  display.directDraw.QueueSurfaces({&display.primary, &display.scene, &display.sprite});
-  const DirectDrawCreateProc realCreate = DirectDrawCreateFunction;
-  DirectDrawCreateFunction = CreateFakeDirectDraw;
 
   ErrorBoxAnswerer answerer(&display.back);
   // The test's own arguments (--gtest_...) count as "any other switch".
   const int result = SaverMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL);
   answerer.Join();
-  DirectDrawCreateFunction = realCreate;
 
   EXPECT_EQ(result, 0);
   ASSERT_NE(answerer.box_.load(), nullptr) << "no message box";
@@ -83,7 +72,7 @@ TEST(SaverMainDisplayError, ShowsTheMessageAfterTheReleaseAndRunsNoFrame) {
   EXPECT_NE(answerer.saverWindow_, nullptr);
   EXPECT_EQ(answerer.owner_, answerer.saverWindow_);
   // Released before the box: every object went, once.
-  EXPECT_EQ(display.directDraw.ReleaseCount(), 1);
+  EXPECT_EQ(display.dd.ReleaseCount(), 1);
   EXPECT_EQ(display.primary.ReleaseCount(), 1);
   EXPECT_EQ(display.scene.ReleaseCount(), 1);
   EXPECT_EQ(display.sprite.ReleaseCount(), 1);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "display/display.h"
 #include "fake_display.h"
 #include "scene/snow.h"
 #include "scratch_registry.h"
@@ -76,7 +77,7 @@ TEST_F(SaverWindowTest, DestroyingDeletesTheSceneReleasesTheDisplayAndQuits) {
   EXPECT_EQ(DirectDrawObject, nullptr);
   EXPECT_EQ(PrimarySurface, nullptr);
   EXPECT_EQ(display.primary.ReleaseCount(), 1);
-  EXPECT_EQ(display.directDraw.ReleaseCount(), 1);
+  EXPECT_EQ(display.dd.ReleaseCount(), 1);
   MSG message;
   ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(message.wParam, 0u);

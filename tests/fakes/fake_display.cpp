@@ -30,8 +30,28 @@ FakeDisplay::FakeDisplay() {
   primary.Attach(&back);
 }
 
+void FakeDisplay::Install() {
+  fakes::CallLog().Clear();
+  primary.Configure(640, 480, 32);
+  back.Configure(640, 480, 32);
+  scene.Configure(1280, 480, 32);
+  sprite.Configure(1280, 132, 32);
+  DirectDrawObject = &dd;
+  PrimarySurface = &primary;
+  BackBuffer = &back;
+  SceneSurface = &scene;
+  SpriteSurface = &sprite;
+}
+
 FakeDisplay::~FakeDisplay() {
   ReleaseDisplay();
+  // A test may have left pointers of its own behind.
+  DirectDrawObject = nullptr;
+  PrimarySurface = nullptr;
+  BackBuffer = nullptr;
+  SceneSurface = nullptr;
+  SpriteSurface = nullptr;
+  DisplayPalette = nullptr;
   DirectDrawCreateFunction = DirectDrawCreate;
   current = nullptr;
 }
