@@ -5,13 +5,6 @@
 
 namespace ground {
 
-double GroundY(float x) {
-    if (x < 134.0f) return 395.0f;
-    if (x < 366.0f) return 0.19827 * x + 358.43103 + 10.0f;
-    if (x < 512.0f) return 441.0f;
-    return -0.12402 * x + 504.49869;
-}
-
 int WalkerY(int walkerX) {
     return static_cast<int>(GroundY(static_cast<float>(walkerX))) - kFrameSize;
 }

@@ -2,6 +2,8 @@
 // surface the panorama paints to meet it.
 #pragma once
 
+#include "scene/ground_line.h"
+
 namespace ground {
 
 inline constexpr int kFrameSize = 44;
@@ -12,8 +14,8 @@ inline constexpr int kWalkerStep = 4;
 inline constexpr int kFeetOffset = 22;
 
 // The saver's ground line at world x (the frame's left edge): the screen y of
-// the frame's bottom edge. Evaluated in double like the saver does.
-double GroundY(float x);
+// the frame's bottom edge.
+using ::GroundY;
 
 // The frame's top row as the saver computes it.
 int WalkerY(int walkerX);
