@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "application.h"
+#include "screen_centre.h"
 
 TForm::TForm(TComponent* Owner) {
   (void)Owner;  // the application frees its forms
@@ -110,12 +111,7 @@ LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 void TForm::Show(int showCommand) {
-  RECT r;
-  GetWindowRect(handle_, &r);
-  int width = r.right - r.left;
-  int height = r.bottom - r.top;
-  SetWindowPos(handle_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CentreOnScreen(handle_);
   lastFocus_ = nullptr;  // a form that is shown starts at ActiveControl
   ShowWindow(handle_, showCommand);
   // Windows may replace the first show command of a process by the one it

@@ -1,5 +1,6 @@
 #include "message_box.h"
 
+#include "screen_centre.h"
 #include "user_api.h"
 
 namespace {
@@ -8,13 +9,7 @@ thread_local HHOOK centringHook = nullptr;
 
 LRESULT CALLBACK CentreOnActivation(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE) {
-    HWND box = reinterpret_cast<HWND>(wParam);
-    RECT r;
-    GetWindowRect(box, &r);
-    int width = r.right - r.left;
-    int height = r.bottom - r.top;
-    SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CentreOnScreen(reinterpret_cast<HWND>(wParam));
     HHOOK hook = centringHook;
     UnhookWindowsHookEx(hook);
     centringHook = nullptr;
